@@ -20,13 +20,6 @@
 
 namespace lumpforge {
 
-// Raised when a metrics file cannot be loaded while its font lump is written
-// ("Cannot open file <path>" or "Text exceeds memo capacity"). The message carries no
-// final full stop; the standard exception report adds it.
-class MetricsLoadError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 // How a compile ended. The windowed program ignores it (everything the user needs has
 // been shown); the command line turns it into its exit status.
