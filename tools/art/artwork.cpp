@@ -49,22 +49,18 @@ IndexedImage MakeBackground() {
         image.Set(x, y, TitleBandColour(y));
         continue;
       }
-      const int base = 13 - (y - kTitleBandBottom) / 60;
-      image.Set(x, y, Grey(base + (noise.Below(7) == 0 ? 1 : 0)));
+      // A smooth, dithered fall from step 13.6 to 10.8 with a faint grain.
+      const double level = 13.6 - (y - kTitleBandBottom) * 2.8 / 215.0;
+      image.Set(x, y, Grey(static_cast<int>(level + noise.Below(1000) / 1000.0)));
     }
   // A dark seam closing the title band, just above the divider line the window draws.
   image.FillRect(kFrame, kTitleBandBottom, kBackgroundWidth - 2 * kFrame, 1, Grey(9));
 
   // Two sunken wells behind the file-list columns.
-  const int wells[2][4] = {{14, 156, 134, 96}, {147, 156, 150, 96}};
+  const int wells[2][4] = {{14, 156, 135, 97}, {150, 156, 162, 97}};
   for (const auto& well : wells) {
     image.FillRect(well[0], well[1], well[2], well[3], Grey(8));
     DrawBevel(image, well[0], well[1], well[2], well[3], Grey(4), Grey(20));
-  }
-  // An orange corner mark in each well, a small accent of the maker's colour.
-  for (const auto& well : wells) {
-    image.FillRect(well[0] + 2, well[1] + 2, 6, 1, Orange(kOrangeStep));
-    image.FillRect(well[0] + 2, well[1] + 2, 1, 6, Orange(kOrangeStep));
   }
   return image;
 }
@@ -88,13 +84,29 @@ IndexedImage MakeLogo(int size, const std::function<std::uint8_t(int x, int y)>&
         const double light = (-dx - dy) / (2 * radius);
         return Orange(kOrangeStep + static_cast<int>(std::lround(light * 14)));
       });
-  // A "Q" for the maker, in cream with a dark brown shadow.
-  const Glyph& q = GlyphFor('Q');
-  const int scale = size >= 32 ? 3 : 2;
-  const int glyphWidth = 5 * scale, glyphHeight = 7 * scale;
-  const int gx = (size - glyphWidth) / 2, gy = (size - glyphHeight) / 2;
-  DrawGlyph(image, q, gx + 1, gy + 1, scale, Orange(6));
-  DrawGlyph(image, q, gx, gy, scale, Orange(60));
+  // A cream quill across the disc, nib at the bottom left, with its dark shaft.
+  const double length = radius * 1.55;
+  const double vane = size >= 32 ? 4.2 : 2.3;
+  const auto along = [&](double x, double y) {  // position along the quill, 0 at the nib
+    return ((x - centre) - (y - centre)) / std::sqrt(2.0) + length / 2;
+  };
+  const auto across = [&](double x, double y) {
+    return ((x - centre) + (y - centre)) / std::sqrt(2.0);
+  };
+  image.FillShape(
+      [&](double x, double y) {
+        const double t = along(x, y) / length;
+        if (t < 0.28 || t > 1) return false;
+        const double width = vane * std::pow(std::sin((t - 0.28) / 0.72 * 3.14159), 0.7);
+        return std::abs(across(x, y) + 0.6) <= width;
+      },
+      [&](int x, int y) { return across(x + 0.5, y + 0.5) < -0.6 ? Orange(62) : Orange(56); });
+  image.FillShape(
+      [&](double x, double y) {
+        const double t = along(x, y) / length;
+        return t >= 0.02 && t <= 0.9 && std::abs(across(x, y) + 0.6) <= (size >= 32 ? 0.75 : 0.5);
+      },
+      [&](int, int) { return Orange(10); });
   return image;
 }
 

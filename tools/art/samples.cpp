@@ -17,28 +17,34 @@ constexpr int kSheetWidth = 256;
 
 // ---- Pictures ------------------------------------------------------------------------
 
-// An orange lambda inside a ring, outlined in dark brown, on the transparent index.
+// A cream lambda on a dark hexagonal plate with an orange rim, on the transparent index.
 IndexedImage MakeLambda(int size) {
   IndexedImage image(size, size, kTransparent);
-  const double s = size;
-  const auto shade = [&](int, int y) { return Orange(54 - y * 30 / size); };
-  const double ringOuter = s / 2 - 1.5, ringWidth = std::max(2.0, s / 14);
-  image.FillShape(
-      [&](double x, double y) {
-        const double d = std::hypot(x - s / 2, y - s / 2);
-        return d <= ringOuter && d >= ringOuter - ringWidth;
-      },
-      shade);
+  const double s = size, centre = s / 2;
+  // A hexagon with flat top and bottom: |y| <= h and |x| + |y| * tan(30) <= r.
+  const auto inHexagon = [&](double x, double y, double inset) {
+    const double r = s / 2 - 0.5 - inset, h = r * 0.866;
+    const double dx = std::abs(x - centre), dy = std::abs(y - centre);
+    return dy <= h && dx + dy * 0.57735 <= r;
+  };
+  const double rim = std::max(1.0, s / 20);
+  image.FillShape([&](double x, double y) { return inHexagon(x, y, 0); },
+                  [&](int, int) { return Orange(kOrangeStep - 4); });
+  image.FillShape([&](double x, double y) { return inHexagon(x, y, rim); },
+                  [&](int, int y) { return Slate(14 - y * 10 / size); });
   const double stroke = std::max(2.5, s / 9);
-  IndexedImage strokes(size, size, kTransparent);
-  strokes.ThickLine(0.34 * s, 0.24 * s, 0.68 * s, 0.76 * s, stroke, 1);
-  strokes.ThickLine(0.52 * s, 0.48 * s, 0.33 * s, 0.76 * s, stroke * 0.85, 1);
-  strokes.ThickLine(0.27 * s, 0.24 * s, 0.38 * s, 0.24 * s, stroke * 0.7, 1);  // the serif
+  IndexedImage strokes(size, size, 0);
+  strokes.ThickLine(0.38 * s, 0.27 * s, 0.66 * s, 0.73 * s, stroke, 1);
+  strokes.ThickLine(0.51 * s, 0.49 * s, 0.35 * s, 0.73 * s, stroke * 0.85, 1);
+  strokes.ThickLine(0.31 * s, 0.27 * s, 0.40 * s, 0.27 * s, stroke * 0.7, 1);  // the serif
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x)
-      if (strokes.At(x, y) == 1) image.Set(x, y, shade(x, y));
-  image.Outline(kTransparent, [](std::uint8_t c) { return c != kTransparent && c != Orange(4); },
-                Orange(4));
+      if (strokes.At(x, y) == 1) image.Set(x, y, Orange(62 - y * 12 / size));
+  // A one-pixel shadow under the strokes, to the right and below.
+  for (int y = size - 1; y > 0; --y)
+    for (int x = size - 1; x > 0; --x)
+      if (strokes.At(x, y) == 0 && strokes.At(x - 1, y - 1) == 1 && inHexagon(x + 0.5, y + 0.5, rim))
+        image.Set(x, y, Slate(2));
   return image;
 }
 
