@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "bitmap_file.h"
 #include "lump_table.h"
 
 namespace lumpforge {
@@ -242,6 +243,171 @@ std::optional<WadFile> ReadWadFile(const std::string& path, std::vector<std::uin
   contents.resize(done);
   // A file that shrank while it was read is taken at the size actually read.
   return ParseWad(contents, done < wanted ? done : fileSize);
+}
+
+}  // namespace lumpforge
+
+// ---- Rebuilding the inputs ------------------------------------------------------------
+
+namespace lumpforge {
+namespace {
+
+constexpr std::uint32_t kBmpPixelOffset = 14 + 40 + 1024;
+
+void Append32(std::vector<std::uint8_t>& out, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+void Append16(std::vector<std::uint8_t>& out, std::uint16_t value) {
+  out.push_back(static_cast<std::uint8_t>(value));
+  out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+bool SideAccepted(std::int64_t side) { return side >= 0 && side <= kMaxBitmapSide && side % 8 == 0; }
+
+// An 8-bit BMP as the compiler reads it most plainly: 40-byte info header, 256 palette
+// entries, pixel rows bottom row first from offset 1078. pixels are top row first and
+// the palette red, green, blue, as the lump stores them.
+std::vector<std::uint8_t> MakeBitmap(std::int64_t width, std::int64_t height, const std::uint8_t* pixels,
+                                     const std::uint8_t* palette) {
+  const auto w = static_cast<std::uint32_t>(width);
+  const auto h = static_cast<std::uint32_t>(height);
+  const std::uint32_t imageSize = w * h;
+  std::vector<std::uint8_t> out;
+  out.reserve(kBmpPixelOffset + imageSize);
+  out.push_back('B');
+  out.push_back('M');
+  Append32(out, kBmpPixelOffset + imageSize);
+  Append32(out, 0);  // reserved
+  Append32(out, kBmpPixelOffset);
+  Append32(out, 40);
+  Append32(out, w);
+  Append32(out, h);
+  Append16(out, 1);  // planes
+  Append16(out, 8);  // bits per pixel
+  Append32(out, 0);  // no compression
+  Append32(out, imageSize);
+  Append32(out, 2835);  // 72 pixels per inch, both ways
+  Append32(out, 2835);
+  Append32(out, 256);  // colours used
+  Append32(out, 0);    // all colours important
+  for (int k = 0; k < 256; ++k) {
+    out.push_back(palette[3 * k + 2]);
+    out.push_back(palette[3 * k + 1]);
+    out.push_back(palette[3 * k]);
+    out.push_back(0);
+  }
+  for (std::uint32_t row = h; row-- > 0;) out.insert(out.end(), pixels + std::size_t{row} * w, pixels + std::size_t{row + 1} * w);
+  return out;
+}
+
+// Character lines, one per code a metrics file covers: the label (the character itself
+// where it is printable, empty for the blank, "#code" otherwise) and the entry's three
+// bytes as the numbers N1, N2, N3.
+std::string CharacterLine(int code, const std::uint8_t* entry) {
+  std::string line;
+  if (code == ' ') {
+    line = " ";  // empty label: the line starts with two blanks
+  } else if (code > ' ' && code < 127) {
+    line = std::string(1, static_cast<char>(code));
+  } else {
+    line = "#" + std::to_string(code);
+  }
+  for (int i = 0; i < 3; ++i) line += " " + std::to_string(entry[i]);
+  return line;
+}
+
+// The three candidate lines of a header number: the number on the first; the other two
+// read 0 when the number is 0 (the reader then goes on to them), else carry a comment.
+void HeaderLines(std::vector<std::string>& lines, std::int32_t number, const char* meaning) {
+  lines.push_back(std::to_string(number));
+  for (int i = 0; i < 2; ++i) {
+    if (number == 0) {
+      lines.push_back("0");
+    } else {
+      lines.push_back(i == 0 ? std::string("# ^ ") + meaning : std::string("# (not read)"));
+    }
+  }
+}
+
+}  // namespace
+
+bool RebuildInputs(const WadFile& wad, std::span<const std::uint8_t> bytes, std::vector<RebuiltInput>& inputs,
+                   std::string& problem) {
+  inputs.clear();
+  if (!wad.Holds() || wad.lumps.size() != kLumpCount || bytes.size() != wad.fileSize) {
+    problem = wad.Holds() ? "the file was not read whole" : wad.problem;
+    return false;
+  }
+  std::vector<RebuiltInput> bitmaps(kLumpCount);
+  std::vector<RebuiltInput> metrics;
+  for (std::size_t slot = 0; slot < kLumpCount; ++slot) {
+    const WadLump& lump = wad.lumps[slot];
+    const LumpSlot& row = kLumpSlots[slot];
+    const std::uint8_t* body = bytes.data() + lump.position;
+    const bool font = row.type == kFontType;
+    // A font of height 0 holds no pixels, so any width gives the same lump; fonts are
+    // drawn as rows 256 pixels wide.
+    const std::int64_t width = font && lump.height == 0 ? kMaxBitmapSide : lump.width;
+    if (!SideAccepted(width) || !SideAccepted(lump.height)) {
+      problem = row.lumpName + std::string(" is ") + std::to_string(width) + " x " + std::to_string(lump.height) +
+                ": the compiler takes only sides that are multiples of 8 up to 256";
+      return false;
+    }
+    const std::uint8_t* pixels = body + (font ? kFontHeaderBytes + kFontTableBytes : kPictureHeaderBytes);
+    const std::uint8_t* palette = body + lump.storedSize - 770;
+    bitmaps[slot] = {row.bitmapLiteral + 1, MakeBitmap(width, lump.height, pixels, palette)};
+    if (!font) continue;
+
+    if (lump.fontHeader[0] != lump.fontHeader[3]) {
+      problem = row.lumpName + std::string("'s header numbers 1 and 4 differ (") + std::to_string(lump.fontHeader[0]) +
+                " and " + std::to_string(lump.fontHeader[3]) + "); the compiler writes the first header number twice";
+      return false;
+    }
+    const std::uint8_t* table = body + kFontHeaderBytes;
+    // Which codes the metrics file covers: conchars 32 to 143 and 160 to 255,
+    // creditsfont 32 to 127. Every other entry is written as zeros.
+    const bool conchars = slot == 4;
+    auto covered = [&](int code) {
+      return (code >= 32 && code <= (conchars ? 143 : 127)) || (conchars && code >= 160);
+    };
+    for (int code = 0; code < 256; ++code) {
+      const std::uint8_t* entry = table + 4 * code;
+      if (entry[3] != 0) {
+        problem = row.lumpName + std::string(" character ") + std::to_string(code) +
+                  ": the fourth byte of its entry is not 0";
+        return false;
+      }
+      if (!covered(code) && (entry[0] | entry[1] | entry[2]) != 0) {
+        problem = row.lumpName + std::string(" character ") + std::to_string(code) +
+                  ": no metrics line gives this entry, so the compiler writes it as zeros";
+        return false;
+      }
+    }
+
+    std::vector<std::string> lines;
+    lines.push_back(std::string("# ") + row.lumpName + " character metrics");
+    lines.push_back("# lines 2 and 5: glyph row height, glyph rows");
+    HeaderLines(lines, lump.fontHeader[0], "glyph row height");
+    HeaderLines(lines, lump.fontHeader[2], "glyph rows");
+    lines.push_back("# from line 9: label, start low, start high, width");
+    for (int code = 32; code <= (conchars ? 143 : 127); ++code) lines.push_back(CharacterLine(code, table + 4 * code));
+    if (conchars) {
+      for (int code = 160; code <= 255; ++code) lines.push_back(CharacterLine(code, table + 4 * code));
+    }
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    metrics.push_back({row.metricsLiteral + 1, std::vector<std::uint8_t>(text.begin(), text.end())});
+  }
+  // Checking order: each metrics file follows its font bitmap.
+  for (const InputStep& step : kInputSteps) {
+    for (std::vector<RebuiltInput>* list : {&bitmaps, &metrics}) {
+      for (RebuiltInput& input : *list) {
+        if (input.fileName == step.fileName) inputs.push_back(std::move(input));
+      }
+    }
+  }
+  return true;
 }
 
 }  // namespace lumpforge

@@ -68,6 +68,21 @@ WadFile ParseWad(std::span<const std::uint8_t> bytes, std::uint64_t fileSize);
 std::optional<WadFile> ReadWadFile(const std::string& path, std::vector<std::uint8_t>& contents,
                                    std::string& error);
 
+// One of the nine input files, rebuilt from a gfx.wad.
+struct RebuiltInput {
+  std::string fileName;  // "lambda.bmp", ..., "conchars.txt"
+  std::vector<std::uint8_t> bytes;
+};
+
+// The nine input files, in checking order, that compile back into the given finished
+// gfx.wad byte for byte: seven uncompressed bottom-up BMPs with 40-byte info headers and
+// full palettes (pixels at 1078), and two metrics files following the line layout.
+// False with a reason when the file holds something the compiler could never have
+// written from inputs it accepts (a side not a multiple of 8 or above 256, a character
+// entry whose fourth byte is not 0, a font header whose first and last numbers differ).
+bool RebuildInputs(const WadFile& wad, std::span<const std::uint8_t> bytes, std::vector<RebuiltInput>& inputs,
+                   std::string& problem);
+
 // "0x42" for a type byte.
 std::string TypeText(std::uint8_t type);
 
