@@ -16,7 +16,9 @@ packages=(
   # the windows under a virtual display: end-to-end tests and screenshots
   xvfb xauth xdotool x11-utils imagemagick xdg-utils
   # packaging
-  dpkg-dev file
+  dpkg-dev file desktop-file-utils
+  # I/O figures: system calls, whole-process timing, peak memory
+  strace hyperfine time
 )
 
 missing=()
