@@ -57,7 +57,7 @@ IndexedImage MakeBackground() {
   image.FillRect(kFrame, kTitleBandBottom, kBackgroundWidth - 2 * kFrame, 1, Grey(9));
 
   // Two sunken wells behind the file-list columns.
-  const int wells[2][4] = {{14, 156, 135, 97}, {150, 156, 162, 97}};
+  const int wells[2][4] = {{14, 156, 135, 97}, {150, 156, 157, 97}};
   for (const auto& well : wells) {
     image.FillRect(well[0], well[1], well[2], well[3], Grey(8));
     DrawBevel(image, well[0], well[1], well[2], well[3], Grey(4), Grey(20));
