@@ -41,6 +41,14 @@ IndexedImage MakeBackground() {
   DrawBevel(image, kFrame - 1, kFrame - 1, kBackgroundWidth - 2 * kFrame + 2,
             kBackgroundHeight - 2 * kFrame + 2, Grey(30), Grey(60));
 
+  // A rivet in each corner of the frame: a dark head with a glint at its top left.
+  for (int x : {2, kBackgroundWidth - 5})
+    for (int y : {2, kBackgroundHeight - 5}) {
+      image.FillRect(x, y, 3, 3, Grey(26));
+      image.Set(x, y, Grey(58));
+      image.Set(x + 2, y + 2, Grey(16));
+    }
+
   // The panel: dark grey with a faint grain, lighter towards the top.
   Noise noise(0x1f2e3d4c);
   for (int y = kFrame; y < kBackgroundHeight - kFrame; ++y)
