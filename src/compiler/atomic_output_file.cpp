@@ -80,6 +80,8 @@ bool AtomicOutputFile::Create(const std::string& finalPath) {
 }
 
 void AtomicOutputFile::Write(const void* bytes, std::size_t count) {
+  // A bitmap of width or height 0 hands over no pixels, and maybe no buffer at all.
+  if (count == 0) return;
   if (position_ + count > bytes_.size()) bytes_.resize(position_ + count);
   std::memcpy(bytes_.data() + position_, bytes, count);
   position_ += count;
@@ -98,6 +100,7 @@ void AtomicOutputFile::Write16(std::uint16_t value) {
 }
 
 void AtomicOutputFile::WriteZeros(std::size_t count) {
+  if (count == 0) return;
   if (position_ + count > bytes_.size()) bytes_.resize(position_ + count);
   std::memset(bytes_.data() + position_, 0, count);
   position_ += count;
