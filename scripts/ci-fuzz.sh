@@ -4,11 +4,11 @@
 # fuzz/corpus/<target>. A crash stops the run with the failing input saved under
 # build-fuzz/artifacts/; turn it into a regression test and fix it.
 #   FUZZ_SECONDS  time per target (default 60)
-#   FUZZ_TARGETS  which targets (default: bitmap metrics wad)
+#   FUZZ_TARGETS  which targets (default: bitmap metrics wad compile)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-60}"
-targets="${FUZZ_TARGETS:-bitmap metrics wad}"
+targets="${FUZZ_TARGETS:-bitmap metrics wad compile}"
 build=build-fuzz
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
