@@ -17,10 +17,9 @@ namespace platform {
 
 // Answers whether a program of that name can be found on PATH.
 using ProgramLocator = std::function<bool(const std::string& name)>;
-// Replaces the PATH lookup behind the web page association; an empty function restores it.
+// Replaces the PATH lookup behind the web page association; an empty function restores
+// the real one (program_search.h).
 void SetProgramLocator(ProgramLocator locator);
-// True when an executable regular file of that name lies in one of PATH's absolute folders.
-bool ProgramIsOnPath(const std::string& name);
 
 inline constexpr const char* kVideoDeviceText =
     "\\Registry\\Machine\\System\\CurrentControlSet\\Services\\lumpforge-display\\Device0";

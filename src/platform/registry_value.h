@@ -26,7 +26,7 @@ std::int32_t DecodeInteger(const std::string& data);
 // Names compare ignoring ASCII letter case; this is the spelling they are compared in.
 std::string FoldName(const std::string& name);
 // Splits a key path at backslashes, dropping empty components (a leading, trailing or
-// doubled backslash). Each component ends at a zero byte, as a C string would.
+// doubled backslash). The path ends at its first zero byte, as a C string would.
 std::vector<std::string> SplitKeyPath(const std::string& path);
 std::string JoinKeyPath(const std::vector<std::string>& components);
 
