@@ -12,11 +12,13 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "bitmap_file.h"
 #include "input_file.h"
 #include "lump_table.h"
 #include "metrics_text.h"
-#include "output_file.h"
+#include "atomic_output_file.h"
 
 namespace lumpforge {
 
@@ -60,7 +62,7 @@ class WadCompiler {
 
   // The compile state.
   InputFile SourceFile;
-  OutputFile OutputFile;
+  AtomicOutputFile OutputFile;
   std::int32_t LumpWidth[kLumpCount] = {};
   std::int32_t LumpHeight[kLumpCount] = {};
   std::int32_t LumpOffset[kLumpCount] = {};
@@ -81,8 +83,19 @@ class WadCompiler {
 
  private:
   std::string OutputFilePath() const;
-  void WriteLumpPixelsAndPalette(const struct BitmapImage& image);
-  std::string InputPath(const char* literal) const;
+  void ReportRule(const std::string& name, BitmapRule rule);
+  // Reads and decodes the bitmap open in SourceFile; false (and the compile is marked
+  // as failed) when it can no longer be read as it was checked.
+  bool ReadSourceBitmap(BitmapImage& image);
+  void WritePixelsAndPalette(const BitmapImage& image);
+
+  // The size each input had when it was checked, by checking step.
+  std::uint64_t checkedSizes_[kInputStepCount] = {};
+  std::uint64_t CheckedSize(const char* literal) const;
+
+  bool writeFailed_ = false;
+  BitmapImage image_;
+  std::vector<std::uint8_t> fileBytes_;
 };
 
 }  // namespace lumpforge
