@@ -16,7 +16,7 @@ namespace {
 // "LFRG" in the database header marks the file as this program's store.
 constexpr std::int32_t kApplicationId = 0x4C465247;
 constexpr int kSchemaVersion = 1;
-constexpr int kBusyTimeoutMs = 10000;
+int busyTimeoutMs = kDefaultBusyTimeoutMs;
 constexpr char kSqliteMagic[] = "SQLite format 3";  // 16 bytes with its zero
 
 constexpr const char* kSchema =
@@ -128,7 +128,7 @@ class Connection {
       return false;
     }
     sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    sqlite3_busy_timeout(db_, busyTimeoutMs);
     Execute(db_, "PRAGMA synchronous = EXTRA; PRAGMA cell_size_check = ON;");
     return true;
   }
@@ -257,6 +257,8 @@ void InsertKeyAndAncestors(sqlite3* db, HKEY root, const std::vector<std::string
 }
 
 }  // namespace
+
+void SetBusyTimeout(int milliseconds) { busyTimeoutMs = milliseconds; }
 
 std::optional<std::filesystem::path> StorePath() {
   std::filesystem::path base;

@@ -12,6 +12,7 @@
 #include <string>
 #include <thread>
 
+#include "registry.h"
 #include "test_support.h"
 #include "win32.h"
 
@@ -87,7 +88,7 @@ TEST_F(ShellExecuteTest, FindsBareNamesOnThePathAndOtherNamesFromTheFolder) {
   // A bare name: looked up on PATH; no parameters give no argument; no folder keeps ours.
   SHELLEXECUTEINFOA bare = OpenRecord("recorder", "", "");
   ASSERT_TRUE(ShellExecuteExA(&bare));
-  EXPECT_EQ(AwaitRecord(), "0\n\n" + fs::current_path().string() + "\n");
+  EXPECT_EQ(AwaitRecord(), "0\n\n" + fs::canonical(fs::current_path()).string() + "\n");
   fs::remove(record_);
 
   // A name with a slash is taken from the folder the program is started in.
@@ -144,6 +145,37 @@ TEST_F(ShellExecuteTest, ReportsWhatCannotBeStarted) {
   EXPECT_FALSE(ShellExecuteExA(&wrongSize));
   EXPECT_FALSE(ShellExecuteExA(nullptr));
   EXPECT_FALSE(fs::exists(record_));
+}
+
+}  // namespace
+
+namespace {
+
+// The About window's road to the browser: the registered open command, cut at its last
+// backslash and its first blank, started with the web address.
+TEST_F(ShellExecuteTest, TheRegisteredOpenerStartsWithTheWebAddress) {
+  fs::copy_file(recorder_, bin_.path() / "xdg-open");
+  platform_test::ScopedEnv path("PATH", bin_.path().string() + ":/usr/bin:/bin");
+  platform_test::ScratchConfigHome config;
+
+  platform::TRegistry classes;
+  classes.RootKey = platform::HKEY_CLASSES_ROOT;
+  ASSERT_TRUE(classes.OpenKey(".htm", false));
+  const std::string className = classes.ReadString("");
+  ASSERT_TRUE(classes.OpenKey("\\" + className + "\\shell\\open\\command", false));
+  const std::string command = classes.ReadString("");
+  const size_t slash = command.rfind('\\');
+  const std::string directory = slash == std::string::npos ? "" : command.substr(0, slash);
+  std::string name = slash == std::string::npos ? command : command.substr(slash + 1);
+  name = name.substr(0, name.find(' '));
+  EXPECT_EQ(name, "xdg-open");
+  EXPECT_EQ(directory, "");
+
+  SHELLEXECUTEINFOA info =
+      OpenRecord(name.c_str(), "https://quillmere.example/", directory.c_str());
+  ASSERT_TRUE(ShellExecuteExA(&info));
+  EXPECT_EQ(AwaitRecord(),
+            "1\nhttps://quillmere.example/\n" + fs::canonical(fs::current_path()).string() + "\n");
 }
 
 }  // namespace

@@ -62,6 +62,11 @@ TEST(Win32Test, TheHandIs32By32WithItsHotSpotOnTheFingertip) {
   EXPECT_TRUE(std::equal(hand->andMask.begin(), hand->andMask.end(), bytes.begin()));
   EXPECT_TRUE(std::equal(hand->xorMask.begin(), hand->xorMask.end(), bytes.begin() + 128));
   EXPECT_EQ(LoadCursorA(nullptr, "hand"), hand) << "resource names ignore case; one image";
+  // The hot spot is a drawn pixel (AND bit clear), the tip of the pointing finger.
+  const int bit = 7 - hand->hotX % 8;
+  EXPECT_EQ((hand->andMask[hand->hotY * 4 + hand->hotX / 8] >> bit) & 1, 0);
+  EXPECT_EQ((hand->andMask[(hand->hotY - 1) * 4 + hand->hotX / 8] >> bit) & 1, 1)
+      << "nothing is drawn above the fingertip";
 }
 #endif
 
