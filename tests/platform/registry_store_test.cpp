@@ -47,7 +47,7 @@ TEST_F(StoreTest, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewValue) {
     registry.WriteString("LastOpened", FolderValue(0));
   }
   int next = 1;
-  for (int round = 0; round < 12; ++round) {
+  for (int round = 0; round < 24; ++round) {
     int progress[2];
     ASSERT_EQ(pipe(progress), 0);
     const int first = next;
