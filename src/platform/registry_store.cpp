@@ -167,7 +167,8 @@ Content CheckContent(sqlite3* db) {
   return Content::Foreign;
 }
 
-// A read transaction on the store; `usable` is false when there is nothing to read.
+// A read transaction on the store. `status` says whether there is a sound store to read
+// (Found), none yet (Missing), or a file that cannot be read as one (Unavailable).
 class Reader {
  public:
   Lookup status = Lookup::Missing;
@@ -180,8 +181,9 @@ class Reader {
     status = Lookup::Unavailable;
     if (state != FileState::LooksLikeDatabase) return;
     try {
-      // Read-write when allowed, so a journal left by a killed writer can be rolled back;
-      // never with SQLITE_OPEN_CREATE, so reading makes no file.
+      // Read-write where the file allows it (SQLite falls back to read-only by itself), so
+      // a journal left by a killed writer can be rolled back; never with
+      // SQLITE_OPEN_CREATE, so reading makes no file.
       if (!connection_.Open(*path, SQLITE_OPEN_READWRITE) &&
           !connection_.Open(*path, SQLITE_OPEN_READONLY))
         return;
