@@ -31,6 +31,10 @@ class StoreError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// How long an operation waits for another program's transaction before it fails.
+inline constexpr int kDefaultBusyTimeoutMs = 10000;
+void SetBusyTimeout(int milliseconds);
+
 // Where the store lives, or nothing when there is no home folder to put it in.
 std::optional<std::filesystem::path> StorePath();
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -101,12 +102,22 @@ TEST(SafeOutput, MissingOutputFolderNamesTheOutputFile) {
 }
 
 TEST(SafeOutput, ReadOnlyFolder) {
-  if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
   PreparedFolder prepared;
-  fs::permissions(prepared.folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
-  RecordingCompiler readOnly(prepared.folder.str());
-  EXPECT_EQ(readOnly.CompileWad(), CompileOutcome::WriteFailed);
-  EXPECT_EQ(readOnly.problems, std::vector<Problem>{kCouldNotWrite});
+  fs::permissions(prepared.folder.path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                              fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+  // Permissions do not bind root: a child that drops to an ordinary user compiles.
+  pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(2);
+    RecordingCompiler compiler(prepared.folder.str());
+    bool ok = compiler.CompileWad() == CompileOutcome::WriteFailed && compiler.problems == std::vector<Problem>{kCouldNotWrite};
+    _exit(ok ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
   prepared.ExpectUntouched();
 }
 

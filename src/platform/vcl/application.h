@@ -51,6 +51,9 @@ class TApplication {
 
   // Destroys every form (last created first).
   void DestroyForms();
+  // Destroys every form and then the Qt application; the program entry calls it before
+  // returning (nothing is torn down at process exit otherwise).
+  void Finalize();
 
  private:
   void AddForm(TForm* form);

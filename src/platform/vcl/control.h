@@ -73,8 +73,9 @@ class TControl : public TComponent {
   QWidget* Widget() const { return widget_; }
 
  protected:
-  // Subclasses create their widget in their constructor and hand it over here.
-  void AttachWidget(QWidget* widget);
+  // Subclasses create their widget in their constructor and hand it over here. A
+  // windowless control (label, image, shape) passes its presses to the form's hit test.
+  void AttachWidget(QWidget* widget, bool windowless = false);
   virtual void FontChanged();
   virtual void BoundsChanged();
   virtual void ColorChanged();

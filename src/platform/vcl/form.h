@@ -112,7 +112,9 @@ class TForm : public TObject {
   friend class TComponent;
   friend class TControl;
   friend class FormWidget;
+  friend class ControlEvents;
   friend class TApplication;
+  friend void PressCloseBox(TForm& form);
 
   struct FrameMetrics {
     int left, top, right, bottom;
@@ -123,6 +125,7 @@ class TForm : public TObject {
   void ApplyGeometry();
   void ApplyWindowFlags();
   void RunOnShow();
+  void PlaceForFirstShow();
   bool RunOnClose();  // false when OnClose refused (caNone)
   bool DeliverHitTest();  // true when the press became a window move
   void WindowMovedTo(int left, int top);

@@ -14,6 +14,8 @@
 
 #include "control.h"
 
+class QPainter;
+
 namespace vcl {
 
 class TLabel : public TControl {
@@ -43,7 +45,7 @@ class TLabel : public TControl {
 
  private:
   void AdjustBounds();
-  void Render();
+  void Paint(QPainter& painter);
 
   std::string caption_;
   TAlignment alignment_ = taLeftJustify;
