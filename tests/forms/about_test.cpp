@@ -57,7 +57,7 @@ class AboutTest : public FormsTest {
     const fs::path bin = MakeFolder("bin");
     const fs::path opener = bin / "xdg-open";
     std::ofstream(opener) << "#!/bin/sh\nprintf '%s' \"$1\" > \"" << (Root() / "opened.part").string()
-                          << "\"\nmv \"" << (Root() / "opened.part").string() << "\" \""
+                          << "\"\n/bin/mv \"" << (Root() / "opened.part").string() << "\" \""
                           << (Root() / "opened").string() << "\"\n";
     fs::permissions(opener, fs::perms::owner_all);
     return bin;

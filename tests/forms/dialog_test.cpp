@@ -82,9 +82,9 @@ TEST_F(FormsTest, OkOnMissingInputsShowsTheProblemsAndClosesWithTheBarEmpty) {
     return vcl::mrNone;
   };
   Form4->ShowModal();
-  ASSERT_EQ(shows.size(), 2u);  // the chooser is recorded after the message it caused
-  EXPECT_EQ(shows[0].form, Form1);
-  EXPECT_EQ(shows[0].text, "Could not locate paused.bmp.");
+  ASSERT_EQ(shows.size(), 2u);  // the chooser, then the message shown from within it
+  EXPECT_EQ(shows[1].form, Form1);
+  EXPECT_EQ(shows[1].text, "Could not locate paused.bmp.");
   EXPECT_TRUE(form2->progress.empty());
   EXPECT_EQ(Form4->ProgressBar1->Position(), 0);
   EXPECT_FALSE(fs::exists(inputs / "gfx.wad"));

@@ -39,6 +39,8 @@ void FormsTest::SetUp() {
   });
   vcl::SetDriveListProvider([] { return std::vector<vcl::DriveEntry>{{"/ system", "/"}}; });
 
+  shows.clear();
+  reports.clear();
   answer = [](vcl::TForm&) { return vcl::mrCancel; };
   vcl::SetModalHook([this](vcl::TForm& form) -> vcl::TModalResult {
     ModalShow show;

@@ -72,22 +72,12 @@ TEST_F(FormsTest, ShowHandlerListsTheNineInputsAndGivesTheClickablesTheHand) {
 }
 
 TEST_F(FormsTest, WindowCreationClearsOnlyTheCaptionBits) {
-  // With a border the layer sets the caption bits; the main window removes just those.
-  struct PlainForm : vcl::TForm {
-    using vcl::TForm::CreateParams;
-  };
-  PlainForm plain;
-  plain.SetBorderStyle(vcl::bsSingle);
-  plain.SetBorderIcons(vcl::biSystemMenu);
-  vcl::TCreateParams expected;
-  plain.CreateParams(expected);
-  ASSERT_NE(expected.Style & vcl::WS_CAPTION, 0u);
-
-  form2->SetBorderStyle(vcl::bsSingle);
   vcl::TCreateParams params;
+  params.Style = vcl::WS_CLIPCHILDREN | vcl::WS_CAPTION | vcl::WS_SYSMENU | vcl::WS_MINIMIZEBOX;
+  params.ExStyle = 0x100;
   form2->CreateParams(params);
-  EXPECT_EQ(params.Style, expected.Style & ~vcl::WS_CAPTION);
-  EXPECT_EQ(params.ExStyle, expected.ExStyle);
+  EXPECT_EQ(params.Style, vcl::WS_CLIPCHILDREN | vcl::WS_SYSMENU | vcl::WS_MINIMIZEBOX);
+  EXPECT_EQ(params.ExStyle, 0x100u);
 }
 
 TEST_F(FormsTest, DragBandAnswersCaptionOnlyInsideItsEdges) {
