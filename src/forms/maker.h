@@ -5,9 +5,9 @@ namespace lumpforge::maker {
 
 // The maker's web address: the About window's link, its tooltip and (followed by a slash)
 // the page the browser is asked to open; also the data of the maker key's value.
-inline constexpr const char* kWebAddress = "http://www.quillmere.example";
+inline constexpr const char* kWebAddress = "http://www.quillmere.example/lumpforge";
 // The name of the string value written into the maker key at every start.
-inline constexpr const char* kSlogan = "Tools that shape the game";
+inline constexpr const char* kSlogan = "Shaping worlds, one lump at a time";
 inline constexpr const char* kAuthorLine = "The Lumpforge developers";
 inline constexpr const char* kProductName = "Quillmere Lumpforge Compiler";
 inline constexpr const char* kVersionText = "Version 1.0";

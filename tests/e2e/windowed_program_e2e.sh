@@ -8,8 +8,8 @@
 # the folder given as third argument.
 set -euo pipefail
 
-program=$1
-cli=$2
+program=$(realpath "$1")
+cli=$(realpath "$2")
 shots=$3
 mkdir -p "$shots"
 
@@ -36,6 +36,14 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
+# The desktop's opener, standing in for the browser: records the page it was asked for.
+mkdir -p "$work/bin"
+cat >"$work/bin/xdg-open" <<OPENER
+#!/bin/sh
+printf '%s' "\$1" > "$work/opened.part" && mv "$work/opened.part" "$work/opened"
+OPENER
+chmod +x "$work/bin/xdg-open"
+export PATH=$work/bin:$PATH
 samples=$XDG_DATA_HOME/lumpforge/samples
 
 # The visible window whose title is exactly $1; waits up to 20 seconds.
@@ -85,6 +93,7 @@ close_x=(312 24)    # the "x"
 title=(150 25)      # inside the drag band
 ok_chooser=(64 193)
 ok_about=(142 194)
+link=(60 150)       # the web address on the About window
 ok_message=(124 72)
 
 echo "1. first run"
@@ -116,6 +125,10 @@ shot about
 [[ -f $samples/gfx.wad ]] || fail "no gfx.wad written in $samples"
 "$cli" compile "$samples" -o "$work/cli.wad" >/dev/null
 cmp "$samples/gfx.wad" "$work/cli.wad" || fail "gfx.wad differs from lumpforge-cli's"
+click "$about" "${link[@]}"
+for _ in $(seq 100); do [[ -f $work/opened ]] && break; sleep 0.1; done
+[[ $(cat "$work/opened" 2>/dev/null) == http://www.quillmere.example/lumpforge/ ]] ||
+  fail "the link did not open the maker's page"
 click "$about" "${ok_about[@]}"
 gone "About Lumpforge Compiler"
 click "$main" "${close_x[@]}"

@@ -97,8 +97,8 @@ TEST_F(AboutTest, NormalLayoutLetsTheLabelsFollowTheirText) {
   EXPECT_EQ(Form3->Label1->Font()->Height(), -15);
   EXPECT_EQ(Form3->Label3->Font()->Height(), -12);
   EXPECT_EQ(Form3->Label5->Font()->Height(), -12);
-  EXPECT_EQ(Form3->Label5->Caption(), "http://www.quillmere.example");
-  EXPECT_EQ(Form3->Label5->Hint(), "http://www.quillmere.example");
+  EXPECT_EQ(Form3->Label5->Caption(), "http://www.quillmere.example/lumpforge");
+  EXPECT_EQ(Form3->Label5->Hint(), "http://www.quillmere.example/lumpforge");
   EXPECT_EQ(Form3->Label5->Cursor(), vcl::crHand);
   EXPECT_EQ(Form3->FontScale, 1);
 }
@@ -176,7 +176,7 @@ TEST_F(AboutTest, LinkStartsTheRegisteredOpenerWithTheMakersPage) {
   for (int i = 0; i < 200 && !fs::exists(opened); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
   std::ifstream in(opened);
   std::string argument((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  EXPECT_EQ(argument, "http://www.quillmere.example/");
+  EXPECT_EQ(argument, "http://www.quillmere.example/lumpforge/");
 }
 
 TEST_F(AboutTest, LinkTurnsGreyWhileAnyButtonIsHeld) {

@@ -80,7 +80,7 @@ TEST_F(SavedSettingsTest, MakerKeyIsWrittenAtEveryStart) {
     ASSERT_TRUE(registry.OpenKey("SOFTWARE\\Quillmere", false));
     const std::vector<std::string> names = registry.GetValueNames();
     ASSERT_EQ(names.size(), 1u);
-    EXPECT_EQ(registry.ReadString(names[0]), "http://www.quillmere.example");
+    EXPECT_EQ(registry.ReadString(names[0]), "http://www.quillmere.example/lumpforge");
   }
 }
 
