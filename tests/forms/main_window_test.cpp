@@ -93,12 +93,9 @@ TEST_F(FormsTest, DragBandAnswersCaptionOnlyInsideItsEdges) {
   };
   for (const Point& point : points) {
     SCOPED_TRACE(testing::Message() << point.x << ", " << point.y);
+    // The live cursor position decides, not the press's own coordinates.
     platform::SetCursorPositionProvider([&] { return platform::CursorPosition{400 + point.x, 300 + point.y}; });
-    vcl::TMessage message;
-    message.Msg = vcl::WM_NCHITTEST;
-    message.LParam = 0;  // the message's own coordinates are not used
-    form2->WMNCHitTest(message);
-    EXPECT_EQ(message.Result, point.drags ? vcl::HTCAPTION : vcl::HTCLIENT);
+    EXPECT_EQ(vcl::PressMouseOnForm(*form2, 0, 0), point.drags);
   }
 }
 
