@@ -22,14 +22,8 @@ std::string MakeTemporaryName(const std::string& prefix) {
 
 // A temporary file of ours whose writer is gone (killed mid-compile) is removed; one
 // whose writer still runs is left to it.
-void RemoveStaleTemporaries(int dirFd, const std::string& prefix) {
-  int scanFd = dup(dirFd);
-  if (scanFd < 0) return;
-  DIR* dir = fdopendir(scanFd);
-  if (!dir) {
-    close(scanFd);
-    return;
-  }
+void RemoveStaleTemporaries(DIR* dir, const std::string& prefix) {
+  const int dirFd = dirfd(dir);
   while (dirent* entry = readdir(dir)) {
     const char* name = entry->d_name;
     if (std::strncmp(name, prefix.c_str(), prefix.size()) != 0) continue;
@@ -39,7 +33,6 @@ void RemoveStaleTemporaries(int dirFd, const std::string& prefix) {
     if (pid == getpid()) continue;
     if (kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) unlinkat(dirFd, name, 0);
   }
-  closedir(dir);
 }
 
 bool WriteAll(int fd, const std::uint8_t* bytes, std::size_t count) {
@@ -67,10 +60,11 @@ bool AtomicOutputFile::Create(const std::string& finalPath) {
   finalName_ = slash == std::string::npos ? finalPath : finalPath.substr(slash + 1);
   if (finalName_.empty()) return false;
 
-  dirFd_ = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd_ < 0) return false;
+  dir_ = opendir(folder.c_str());
+  if (!dir_) return false;
+  dirFd_ = dirfd(dir_);
   std::string prefix = TemporaryPrefix(finalName_);
-  RemoveStaleTemporaries(dirFd_, prefix);
+  RemoveStaleTemporaries(dir_, prefix);
   for (int attempt = 0; attempt < 16 && tempFd_ < 0; ++attempt) {
     tempName_ = MakeTemporaryName(prefix);
     // 0666 before the umask: the permissions any newly created file would get.
@@ -137,7 +131,8 @@ void AtomicOutputFile::Abandon() {
 }
 
 void AtomicOutputFile::Reset() {
-  if (dirFd_ >= 0) close(dirFd_);
+  if (dir_) closedir(dir_);
+  dir_ = nullptr;
   dirFd_ = -1;
   tempFd_ = -1;
   tempName_.clear();

@@ -4,6 +4,8 @@
 // was; Abandon() removes the temporary file.
 #pragma once
 
+#include <dirent.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -43,6 +45,7 @@ class AtomicOutputFile {
 
   std::vector<std::uint8_t> bytes_;
   std::size_t position_ = 0;
+  DIR* dir_ = nullptr;  // the output's folder, also read for stale temporaries
   int dirFd_ = -1;
   int tempFd_ = -1;
   std::string tempName_;   // relative to the output's folder

@@ -62,17 +62,39 @@ bool InputFile::Open(const std::string& folder, const char* literal) {
     path = ResolveInputPath(folder, literal);
     if (path.empty() || stat(path.c_str(), &info) != 0) return false;
   }
-  if (!S_ISREG(info.st_mode)) return false;
-  fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd_ < 0) return false;
+  if (!S_ISREG(info.st_mode) || !OpenPath(path)) return false;
   size_ = static_cast<std::uint64_t>(info.st_size);
   return true;
+}
+
+bool InputFile::OpenKnown(const std::string& folder, const char* literal, std::uint64_t size) {
+  Close();
+  if (!OpenPath(folder + literal)) {
+    std::string variant = ResolveInputPath(folder, literal);
+    if (variant.empty() || variant == folder + literal || !OpenPath(variant)) return false;
+  }
+  size_ = size;
+  sizeKnownOnly_ = true;
+  return true;
+}
+
+bool InputFile::OpenPath(const std::string& path) {
+  // Non-blocking, so that a FIFO put in place of a checked file cannot stall the compile.
+  fd_ = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+  return fd_ >= 0;
 }
 
 void InputFile::Close() {
   if (fd_ >= 0) close(fd_);
   fd_ = -1;
   size_ = 0;
+  sizeKnownOnly_ = false;
+}
+
+std::uint64_t InputFile::CurrentSize() const {
+  struct stat info;
+  if (fd_ < 0 || fstat(fd_, &info) != 0) return 0;
+  return static_cast<std::uint64_t>(info.st_size);
 }
 
 std::size_t InputFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) {
@@ -89,8 +111,18 @@ std::size_t InputFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t co
 }
 
 bool InputFile::ReadAll(std::vector<std::uint8_t>& bytes) {
-  bytes.resize(static_cast<std::size_t>(size_));
-  return ReadAt(0, bytes.data(), bytes.size()) == bytes.size();
+  // One byte more than expected tells a file that grew from one that did not.
+  const std::size_t expected = static_cast<std::size_t>(size_);
+  bytes.resize(expected + (sizeKnownOnly_ ? 1 : 0));
+  std::size_t got = 0;
+  while (got < expected) {
+    ssize_t done = pread(fd_, bytes.data() + got, bytes.size() - got, static_cast<off_t>(got));
+    if (done < 0 && errno == EINTR) continue;
+    if (done <= 0) break;
+    got += static_cast<std::size_t>(done);
+  }
+  bytes.resize(expected);
+  return got == expected;
 }
 
 }  // namespace lumpforge

@@ -39,7 +39,9 @@ struct InputStep {
   int labelWidth;         // width of the message label when the file cannot be opened
 };
 
-inline constexpr InputStep kInputSteps[9] = {
+inline constexpr int kInputStepCount = 9;
+
+inline constexpr InputStep kInputSteps[kInputStepCount] = {
     {"lambda.bmp", "/lambda.bmp", true, 200},
     {"lambda64.bmp", "/lambda64.bmp", true, 200},
     {"lambda32.bmp", "/lambda32.bmp", true, 200},

@@ -32,9 +32,17 @@ void MetricsText::Load(const std::string& path) {
   std::string literal = slash == std::string::npos ? "/" + path : path.substr(slash);
   InputFile file;
   if (!file.Open(folder, literal.c_str())) throw MetricsLoadError("Cannot open file " + path);
+  Load(file, path);
+}
+
+void MetricsText::Load(InputFile& file, const std::string& path) {
   if (file.Size() > kMetricsCapacity) throw MetricsLoadError("Text exceeds memo capacity");
   std::vector<std::uint8_t> bytes;
-  if (!file.ReadAll(bytes)) throw MetricsLoadError("Cannot open file " + path);
+  if (!file.ReadAll(bytes)) {
+    // The file changed since it was opened; say why it cannot be taken now.
+    if (file.CurrentSize() > kMetricsCapacity) throw MetricsLoadError("Text exceeds memo capacity");
+    throw MetricsLoadError("Cannot open file " + path);
+  }
   SetText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 

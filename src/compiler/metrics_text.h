@@ -11,6 +11,8 @@
 
 namespace lumpforge {
 
+class InputFile;
+
 // A metrics file that cannot be loaded: "Cannot open file <path>" or "Text exceeds memo
 // capacity". The message carries no final full stop; the standard exception report adds it.
 class MetricsLoadError : public std::runtime_error {
@@ -27,6 +29,8 @@ class MetricsText {
  public:
   // Replaces the lines with the file's text. Throws MetricsLoadError.
   void Load(const std::string& path);
+  // The same for a file already open; path names it in the error.
+  void Load(InputFile& file, const std::string& path);
   // Replaces the lines with the given text.
   void SetText(std::string_view text);
   // Line i counted from 0; an index outside the text gives an empty line.

@@ -57,6 +57,11 @@ CompileOutcome WadCompiler::CompileWad() {
   if (!CheckInputFiles()) return CompileOutcome::Refused;
 
   const std::string outputPath = OutputFilePath();
+  struct WritingPass {
+    bool& flag;
+    explicit WritingPass(bool& f) : flag(f) { flag = true; }
+    ~WritingPass() { flag = false; }
+  } writing(writingPass_);
   auto reportWriteFailure = [&] {
     SourceFile.Close();
     OutputFile.Abandon();
@@ -72,7 +77,9 @@ CompileOutcome WadCompiler::CompileWad() {
 
   try {
     for (const LumpSlot& slot : kLumpSlots) {
-      if (!SourceFile.Open(Folder, slot.bitmapLiteral)) return reportWriteFailure();
+      if (!SourceFile.OpenKnown(Folder, slot.bitmapLiteral, CheckedSize(slot.bitmapLiteral))) {
+        return reportWriteFailure();
+      }
       if (slot.type == kFontType) {
         WriteFontLump();
       } else {
@@ -93,10 +100,19 @@ CompileOutcome WadCompiler::CompileWad() {
   return CompileOutcome::Written;
 }
 
+std::uint64_t WadCompiler::CheckedSize(const char* literal) const {
+  for (int step = 0; step < kInputStepCount; ++step) {
+    if (std::strcmp(kInputSteps[step].literal, literal) == 0) return checkedSizes_[step];
+  }
+  return 0;
+}
+
 bool WadCompiler::CheckInputFiles() {
   bool result = true;
-  for (const InputStep& step : kInputSteps) {
+  for (int index = 0; index < kInputStepCount; ++index) {
+    const InputStep& step = kInputSteps[index];
     bool opened = SourceFile.Open(Folder, step.literal);
+    checkedSizes_[index] = SourceFile.Size();
     if (!opened) {
       result = false;
       ShowProblem(std::string("Could not locate ") + step.fileName + ".", kMissingWindowWidth, step.labelWidth);
@@ -224,7 +240,17 @@ void WadCompiler::WriteLumpDirectory() {
 void WadCompiler::LoadMetricsFile(int slot) {
   const LumpSlot& row = kLumpSlots[slot >= 0 && slot < kLumpCount ? slot : 0];
   if (slot < 0 || slot >= kLumpCount || row.metricsLiteral == nullptr) return;
-  Memo1.Load(Folder + row.metricsLiteral);
+  const std::string path = Folder + row.metricsLiteral;
+  if (!writingPass_) {
+    Memo1.Load(path);
+    return;
+  }
+  // During a compile the file's size is known from the check.
+  InputFile file;
+  if (!file.OpenKnown(Folder, row.metricsLiteral, CheckedSize(row.metricsLiteral))) {
+    throw MetricsLoadError("Cannot open file " + path);
+  }
+  Memo1.Load(file, path);
 }
 
 std::int32_t WadCompiler::HeaderNumber(int firstLine) {

@@ -89,6 +89,11 @@ class WadCompiler {
   bool ReadSourceBitmap(BitmapImage& image);
   void WritePixelsAndPalette(const BitmapImage& image);
 
+  // The size each input had when it was checked, by checking step.
+  std::uint64_t checkedSizes_[kInputStepCount] = {};
+  std::uint64_t CheckedSize(const char* literal) const;
+
+  bool writingPass_ = false;  // between the checks and the end of the compile
   bool writeFailed_ = false;
   BitmapImage image_;
   std::vector<std::uint8_t> fileBytes_;

@@ -41,6 +41,14 @@ IndexedImage MakeBackground() {
   DrawBevel(image, kFrame - 1, kFrame - 1, kBackgroundWidth - 2 * kFrame + 2,
             kBackgroundHeight - 2 * kFrame + 2, Grey(30), Grey(60));
 
+  // A rivet in each corner of the frame: a dark head with a glint at its top left.
+  for (int x : {2, kBackgroundWidth - 5})
+    for (int y : {2, kBackgroundHeight - 5}) {
+      image.FillRect(x, y, 3, 3, Grey(26));
+      image.Set(x, y, Grey(58));
+      image.Set(x + 2, y + 2, Grey(16));
+    }
+
   // The panel: dark grey with a faint grain, lighter towards the top.
   Noise noise(0x1f2e3d4c);
   for (int y = kFrame; y < kBackgroundHeight - kFrame; ++y)
@@ -57,7 +65,7 @@ IndexedImage MakeBackground() {
   image.FillRect(kFrame, kTitleBandBottom, kBackgroundWidth - 2 * kFrame, 1, Grey(9));
 
   // Two sunken wells behind the file-list columns.
-  const int wells[2][4] = {{14, 156, 135, 97}, {150, 156, 162, 97}};
+  const int wells[2][4] = {{14, 156, 135, 97}, {150, 156, 157, 97}};
   for (const auto& well : wells) {
     image.FillRect(well[0], well[1], well[2], well[3], Grey(8));
     DrawBevel(image, well[0], well[1], well[2], well[3], Grey(4), Grey(20));
