@@ -41,22 +41,19 @@ bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
     for (std::string& component : SplitKeyPath(key)) path.push_back(std::move(component));
 
     const std::vector<std::string> folded = FoldAll(path);
-    bool exists = path.empty() || live::KeyExists(root, folded);
-    if (!exists) {
+    if (!path.empty() && !live::KeyExists(root, folded)) {
       switch (store::FindKey(root, folded)) {
         case store::Lookup::Found:
-          exists = true;
           break;
         case store::Lookup::Missing:
           if (!canCreate) return false;
           store::CreateKey(root, path);
-          exists = true;
           break;
         case store::Lookup::Unavailable:
           return false;
       }
     }
-    hasOpenKey_ = exists;
+    hasOpenKey_ = true;
     openRoot_ = root;
     openPath_ = std::move(path);
     return true;

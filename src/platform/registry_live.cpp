@@ -19,10 +19,9 @@ bool OpenerIsInstalled() {
 }
 
 struct LiveKey {
-  LiveKey(HKEY root, const std::string& path, std::vector<RegistryValue> values)
-      : root(root), path(SplitKeyPath(path)), folded(SplitKeyPath(FoldName(path))),
+  LiveKey(const std::string& path, std::vector<RegistryValue> values)
+      : path(SplitKeyPath(path)), folded(SplitKeyPath(FoldName(path))),
         values(std::move(values)) {}
-  HKEY root;
   std::vector<std::string> path;    // as written here
   std::vector<std::string> folded;  // as compared
   std::vector<RegistryValue> values;
@@ -34,16 +33,13 @@ std::vector<LiveKey> LiveKeys(HKEY root) {
   if (root == HKEY_LOCAL_MACHINE) {
     const DesktopFacts facts = CurrentDesktopFacts();
     keys = {
-      {HKEY_LOCAL_MACHINE,
-       "SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts",
+      {"SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts",
        {IntegerValue("LogPixels", facts.logicalDpi)}},
-      {HKEY_LOCAL_MACHINE,
-       "HARDWARE\\DEVICEMAP\\VIDEO",
+      {"HARDWARE\\DEVICEMAP\\VIDEO",
        {StringValue("\\Device\\Video0", kVideoDeviceText)}},
       // The driver key the video device names: everything after "Services\" in its text,
       // under the current hardware profile's services.
-      {HKEY_LOCAL_MACHINE,
-       "SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current\\System\\CurrentControlSet"
+      {"SYSTEM\\CurrentControlSet\\Hardware Profiles\\Current\\System\\CurrentControlSet"
        "\\Services\\lumpforge-display\\Device0",
        {IntegerValue("DefaultSettings.BitsPerPel", facts.colourDepth)}},
     };
@@ -51,9 +47,9 @@ std::vector<LiveKey> LiveKeys(HKEY root) {
   // Web pages are associated only when there is a desktop opener to hand them to; without
   // one nothing is registered, as on a machine with no browser.
   if (root == HKEY_CLASSES_ROOT && OpenerIsInstalled()) {
-    keys.emplace_back(HKEY_CLASSES_ROOT, ".htm", std::vector{StringValue("", kWebPageClass)});
-    keys.emplace_back(HKEY_CLASSES_ROOT, ".html", std::vector{StringValue("", kWebPageClass)});
-    keys.emplace_back(HKEY_CLASSES_ROOT, std::string(kWebPageClass) + "\\shell\\open\\command",
+    keys.emplace_back(".htm", std::vector{StringValue("", kWebPageClass)});
+    keys.emplace_back(".html", std::vector{StringValue("", kWebPageClass)});
+    keys.emplace_back(std::string(kWebPageClass) + "\\shell\\open\\command",
                       std::vector{StringValue("", kOpenerCommand)});
   }
   return keys;

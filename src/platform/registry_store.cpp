@@ -16,7 +16,7 @@ namespace {
 // "LFRG" in the database header marks the file as this program's store.
 constexpr std::int32_t kApplicationId = 0x4C465247;
 constexpr int kSchemaVersion = 1;
-constexpr int kBusyTimeoutMs = 10000;
+int busyTimeoutMs = kDefaultBusyTimeoutMs;
 constexpr char kSqliteMagic[] = "SQLite format 3";  // 16 bytes with its zero
 
 constexpr const char* kSchema =
@@ -128,7 +128,7 @@ class Connection {
       return false;
     }
     sqlite3_extended_result_codes(db_, 1);
-    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    sqlite3_busy_timeout(db_, busyTimeoutMs);
     Execute(db_, "PRAGMA synchronous = EXTRA; PRAGMA cell_size_check = ON;");
     return true;
   }
@@ -167,7 +167,8 @@ Content CheckContent(sqlite3* db) {
   return Content::Foreign;
 }
 
-// A read transaction on the store; `usable` is false when there is nothing to read.
+// A read transaction on the store. `status` says whether there is a sound store to read
+// (Found), none yet (Missing), or a file that cannot be read as one (Unavailable).
 class Reader {
  public:
   Lookup status = Lookup::Missing;
@@ -180,8 +181,9 @@ class Reader {
     status = Lookup::Unavailable;
     if (state != FileState::LooksLikeDatabase) return;
     try {
-      // Read-write when allowed, so a journal left by a killed writer can be rolled back;
-      // never with SQLITE_OPEN_CREATE, so reading makes no file.
+      // Read-write where the file allows it (SQLite falls back to read-only by itself), so
+      // a journal left by a killed writer can be rolled back; never with
+      // SQLITE_OPEN_CREATE, so reading makes no file.
       if (!connection_.Open(*path, SQLITE_OPEN_READWRITE) &&
           !connection_.Open(*path, SQLITE_OPEN_READONLY))
         return;
@@ -219,6 +221,7 @@ class Writer {
       case Content::Ours:
         break;
       case Content::Blank:
+        folderToSync_ = path->parent_path();
         Execute(connection_.get(), kSchema);
         Execute(connection_.get(), ("PRAGMA application_id = " + std::to_string(kApplicationId) +
                                     "; PRAGMA user_version = " + std::to_string(kSchemaVersion))
@@ -229,9 +232,24 @@ class Writer {
     }
   }
   sqlite3* db() const { return connection_.get(); }
-  void Commit() { Execute(connection_.get(), "COMMIT"); }
+  void Commit() {
+    Execute(connection_.get(), "COMMIT");
+    // A new store's name (and a new folder's) must reach the disk too, or a power loss
+    // could take the whole file with it.
+    if (!folderToSync_.empty()) {
+      SyncFolder(folderToSync_);
+      SyncFolder(folderToSync_.parent_path());
+    }
+  }
 
  private:
+  static void SyncFolder(const std::filesystem::path& folder) {
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+  }
+  std::filesystem::path folderToSync_;
   static void MakeFolder(const std::filesystem::path& folder) {
     std::error_code error;
     if (std::filesystem::is_directory(folder, error)) return;
@@ -257,6 +275,8 @@ void InsertKeyAndAncestors(sqlite3* db, HKEY root, const std::vector<std::string
 }
 
 }  // namespace
+
+void SetBusyTimeout(int milliseconds) { busyTimeoutMs = milliseconds; }
 
 std::optional<std::filesystem::path> StorePath() {
   std::filesystem::path base;

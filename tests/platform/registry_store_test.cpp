@@ -9,11 +9,13 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "registry.h"
+#include "registry_store.h"
 #include "test_support.h"
 
 namespace {
@@ -45,7 +47,7 @@ TEST_F(StoreTest, AWriterKilledAtAnyMomentLeavesTheOldOrTheNewValue) {
     registry.WriteString("LastOpened", FolderValue(0));
   }
   int next = 1;
-  for (int round = 0; round < 12; ++round) {
+  for (int round = 0; round < 24; ++round) {
     int progress[2];
     ASSERT_EQ(pipe(progress), 0);
     const int first = next;
@@ -159,11 +161,14 @@ TEST_F(StoreTest, AnEmptyFileIsTakenAsANewStore) {
   EXPECT_EQ(registry.ReadString("LastOpened"), "/a");
 }
 
+constexpr int kCannotDropPrivileges = 77;
+
 // Runs the body as an unprivileged user when the tests run as root, for whom no folder is
 // read-only; the folders it uses must be reachable by that user.
 int RunWithoutPrivileges(const std::function<bool()>& body) {
   return platform_test::RunInChild([&] {
-    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) return false;
+    if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+      _exit(kCannotDropPrivileges);
     return body();
   });
 }
@@ -179,7 +184,7 @@ TEST_F(StoreTest, AReadOnlyFolderFailsWritesCleanlyAndStillServesReads) {
   chmod(config.storeFolder().c_str(), 0555);
   chmod(config.storeFile().c_str(), 0444);
 
-  EXPECT_EQ(RunWithoutPrivileges([] {
+  const int asUser = RunWithoutPrivileges([] {
               TRegistry registry;
               if (!registry.OpenKey(kKey, false) || registry.ReadString("LastOpened") != "/kept")
                 return false;
@@ -190,8 +195,10 @@ TEST_F(StoreTest, AReadOnlyFolderFailsWritesCleanlyAndStillServesReads) {
               }
               if (registry.OpenKey("SOFTWARE\\Other", true)) return false;
               return registry.ReadString("LastOpened") == "/kept";
-            }),
-            0);
+            });
+  if (asUser == kCannotDropPrivileges)
+    GTEST_SKIP() << "running as root without the right to become another user";
+  EXPECT_EQ(asUser, 0);
   EXPECT_EQ(platform_test::ReadWholeFile(config.storeFile()), bytes);
 
   // With no store yet and a config folder that cannot be written, nothing can be made.
@@ -254,6 +261,58 @@ TEST_F(StoreTest, TwoProgramsWritingAtOnceBothSucceed) {
   ASSERT_TRUE(registry.OpenKey("\\" + std::string(kKey), false));
   const std::string last = registry.ReadString("LastOpened");
   EXPECT_TRUE(last == "/writer-0" || last == "/writer-1") << last;
+}
+
+}  // namespace
+
+namespace {
+
+TEST(StorePathTest, FollowsTheConfigHomeAndFallsBackToTheHomeFolder) {
+  const struct {
+    std::optional<std::string> configHome;
+    std::optional<std::string> home;
+    std::string expected;
+  } cases[] = {
+      {"/cfg", "/home/ada", "/cfg/lumpforge/registry.db"},
+      {"relative/cfg", "/home/ada", "/home/ada/.config/lumpforge/registry.db"},
+      {"", "/home/ada", "/home/ada/.config/lumpforge/registry.db"},
+      {std::nullopt, "/home/ada", "/home/ada/.config/lumpforge/registry.db"},
+  };
+  for (const auto& c : cases) {
+    platform_test::ScopedEnv config("XDG_CONFIG_HOME", c.configHome);
+    platform_test::ScopedEnv home("HOME", c.home);
+    EXPECT_EQ(platform::store::StorePath(), std::filesystem::path(c.expected));
+  }
+}
+
+TEST_F(StoreTest, TheStoreFolderIsPrivateToTheUser) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kKey, true));
+  const auto mode = std::filesystem::status(config.storeFolder()).permissions();
+  EXPECT_EQ(mode & std::filesystem::perms::all, std::filesystem::perms::owner_all);
+}
+
+// Another program holds the store's write lock: reads go on, a write waits for the busy
+// timeout and then fails without harm, and once the lock is gone writes work again.
+TEST_F(StoreTest, AWriteBlockedByAnotherProgramFailsCleanly) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(kKey, true));
+  registry.WriteString("LastOpened", "/before");
+
+  sqlite3* other = nullptr;
+  ASSERT_EQ(sqlite3_open(config.storeFile().c_str(), &other), SQLITE_OK);
+  ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  platform::store::SetBusyTimeout(50);
+  EXPECT_EQ(registry.ReadString("LastOpened"), "/before");
+  EXPECT_THROW(registry.WriteString("LastOpened", "/blocked"), ERegistryException);
+  EXPECT_FALSE(TRegistry().OpenKey("SOFTWARE\\Elsewhere", true));
+  sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+  sqlite3_close(other);
+  platform::store::SetBusyTimeout(platform::store::kDefaultBusyTimeoutMs);
+
+  EXPECT_EQ(registry.ReadString("LastOpened"), "/before");
+  registry.WriteString("LastOpened", "/after");
+  EXPECT_EQ(registry.ReadString("LastOpened"), "/after");
 }
 
 }  // namespace

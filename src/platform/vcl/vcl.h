@@ -1,0 +1,21 @@
+// The whole form layer.
+#pragma once
+
+#include "application.h"
+#include "button.h"
+#include "component.h"
+#include "control.h"
+#include "directory_list_box.h"
+#include "drive_combo_box.h"
+#include "drives.h"
+#include "font.h"
+#include "form.h"
+#include "hooks.h"
+#include "image.h"
+#include "label.h"
+#include "popup_menu.h"
+#include "progress_bar.h"
+#include "screen.h"
+#include "shape.h"
+#include "user_input.h"
+#include "vcl_types.h"
