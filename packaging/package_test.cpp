@@ -126,4 +126,22 @@ TEST_F(PackageTest, UnpackedProgramsCompileTheShippedSamples) {
   }
 }
 
+// A clean Debian 12 machine: apt plans the installation against an empty package
+// database, so every dependency must resolve from the archive alone.
+TEST_F(PackageTest, InstallsOnAnEmptySystemWithItsDependenciesFromTheArchive) {
+  if (Shell("apt-cache policy libc6 | grep -q 'Candidate: [0-9]'").status != 0) {
+    GTEST_SKIP() << "apt has no package lists here (run apt-get update)";
+  }
+  const std::string emptyStatus = (*work_ / "empty-status").string();
+  Shell("touch '" + emptyStatus + "'");
+  Output plan = Shell("apt-get install --simulate --no-install-recommends -o Dir::State::status='" + emptyStatus +
+                      "' '" + *deb_ + "'");
+  ASSERT_EQ(plan.status, 0) << plan.text;
+  EXPECT_TRUE(Contains(plan.text, "\nInst lumpforge (" LUMPFORGE_VERSION_TEXT)) << plan.text;
+  EXPECT_TRUE(Contains(plan.text, "\nInst libc6 ")) << "planned against a system that has nothing yet";
+  if (LUMPFORGE_HAS_GUI) {
+    EXPECT_TRUE(Contains(plan.text, "\nInst libqt6widgets6 ")) << plan.text;
+  }
+}
+
 }  // namespace
