@@ -39,7 +39,10 @@ TControl::~TControl() {
 void TControl::AttachWidget(QWidget* widget, bool windowless) {
   widget_ = widget;
   if (Parent()) widget_->setParent(Parent()->Widget());
-  widget_->installEventFilter(new ControlEvents(this, windowless));
+  // The filter is the widget's child, so it goes when the widget goes.
+  auto* events = new ControlEvents(this, windowless);
+  events->setParent(widget_);
+  widget_->installEventFilter(events);
   widget_->setFocusPolicy(windowless ? Qt::NoFocus : Qt::StrongFocus);
   RefreshQtFont();
   RefreshCursor();
