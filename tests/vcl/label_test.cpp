@@ -113,7 +113,9 @@ TEST(LabelAutoSize, WordWrapBreaksAtBlanksWithinTheWidth) {
   for (const auto& line : lines) {
     const int width = metrics.horizontalAdvance(vcl::ToQString(line));
     widest = std::max(widest, width);
-    if (line != "lambda.bmp.") EXPECT_LE(width, 60) << line;
+    if (line != "lambda.bmp.") {
+      EXPECT_LE(width, 60) << line;
+    }
   }
 
   label->SetAutoSize(true);

@@ -1,11 +1,14 @@
 #include "screen.h"
 
 #include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QScreen>
 
 #include "control.h"
 #include "desktop_facts.h"
 #include "qt_bridge.h"
+#include "win32.h"
 
 namespace vcl {
 namespace {
@@ -15,9 +18,25 @@ TScreen& TheScreen() {
   return screen;
 }
 
-// Turns a registered cursor image into a Qt cursor (until the platform's cursor images are
-// available here every custom number shows the desktop's pointing hand).
-QCursor CursorFromImage(const ::CursorImage*) { return QCursor(Qt::PointingHandCursor); }
+// A monochrome cursor image as a Qt cursor: AND 1 + XOR 0 transparent, AND 0 + XOR 0
+// black, AND 0 + XOR 1 white; AND 1 + XOR 1 (screen inverted) is drawn black.
+QCursor CursorFromImage(const ::CursorImage& cursor) {
+  QImage image(cursor.width, cursor.height, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  const int rowBytes = (cursor.width + 7) / 8;
+  const auto bit = [&](const std::vector<std::uint8_t>& mask, int x, int y) {
+    const std::size_t index = static_cast<std::size_t>(y * rowBytes + x / 8);
+    return index < mask.size() && (mask[index] & (0x80 >> (x % 8))) != 0;
+  };
+  for (int y = 0; y < cursor.height; ++y)
+    for (int x = 0; x < cursor.width; ++x) {
+      const bool andBit = bit(cursor.andMask, x, y);
+      const bool xorBit = bit(cursor.xorMask, x, y);
+      if (andBit && !xorBit) continue;
+      image.setPixel(x, y, (!andBit && xorBit) ? 0xFFFFFFFFu : 0xFF000000u);
+    }
+  return QCursor(QPixmap::fromImage(image), cursor.hotX, cursor.hotY);
+}
 
 }  // namespace
 
@@ -39,7 +58,7 @@ const ::CursorImage* TCursorTable::Slot::Image() const {
 
 QCursor QtCursorFor(TCursor cursor) {
   if (cursor > 0) {
-    if (const ::CursorImage* image = Screen->Cursors[cursor].Image()) return CursorFromImage(image);
+    if (const ::CursorImage* image = Screen->Cursors[cursor].Image()) return CursorFromImage(*image);
     return QCursor(Qt::ArrowCursor);
   }
   switch (cursor) {

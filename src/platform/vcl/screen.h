@@ -5,8 +5,7 @@
 
 #include "vcl_types.h"
 
-// A monochrome cursor image of the Win32 stand-ins (win32.h).
-struct CursorImage;
+#include "win32.h"
 
 namespace vcl {
 
