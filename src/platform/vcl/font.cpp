@@ -19,7 +19,8 @@ void TFont::SetName(const std::string& name) {
 }
 
 void TFont::SetHeight(int height) {
-  if (height == height_) return;
+  // Notifies even when the height stays: an auto-sized label re-measures its text
+  // whenever its font is set, which the windows' layouts rely on.
   height_ = height;
   Changed();
 }
