@@ -57,6 +57,11 @@ CompileOutcome WadCompiler::CompileWad() {
   if (!CheckInputFiles()) return CompileOutcome::Refused;
 
   const std::string outputPath = OutputFilePath();
+  struct WritingPass {
+    bool& flag;
+    explicit WritingPass(bool& f) : flag(f) { flag = true; }
+    ~WritingPass() { flag = false; }
+  } writing(writingPass_);
   auto reportWriteFailure = [&] {
     SourceFile.Close();
     OutputFile.Abandon();
@@ -236,6 +241,11 @@ void WadCompiler::LoadMetricsFile(int slot) {
   const LumpSlot& row = kLumpSlots[slot >= 0 && slot < kLumpCount ? slot : 0];
   if (slot < 0 || slot >= kLumpCount || row.metricsLiteral == nullptr) return;
   const std::string path = Folder + row.metricsLiteral;
+  if (!writingPass_) {
+    Memo1.Load(path);
+    return;
+  }
+  // During a compile the file's size is known from the check.
   InputFile file;
   if (!file.OpenKnown(Folder, row.metricsLiteral, CheckedSize(row.metricsLiteral))) {
     throw MetricsLoadError("Cannot open file " + path);

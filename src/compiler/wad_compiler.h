@@ -93,6 +93,7 @@ class WadCompiler {
   std::uint64_t checkedSizes_[kInputStepCount] = {};
   std::uint64_t CheckedSize(const char* literal) const;
 
+  bool writingPass_ = false;  // between the checks and the end of the compile
   bool writeFailed_ = false;
   BitmapImage image_;
   std::vector<std::uint8_t> fileBytes_;

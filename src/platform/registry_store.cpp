@@ -221,6 +221,7 @@ class Writer {
       case Content::Ours:
         break;
       case Content::Blank:
+        folderToSync_ = path->parent_path();
         Execute(connection_.get(), kSchema);
         Execute(connection_.get(), ("PRAGMA application_id = " + std::to_string(kApplicationId) +
                                     "; PRAGMA user_version = " + std::to_string(kSchemaVersion))
@@ -231,9 +232,24 @@ class Writer {
     }
   }
   sqlite3* db() const { return connection_.get(); }
-  void Commit() { Execute(connection_.get(), "COMMIT"); }
+  void Commit() {
+    Execute(connection_.get(), "COMMIT");
+    // A new store's name (and a new folder's) must reach the disk too, or a power loss
+    // could take the whole file with it.
+    if (!folderToSync_.empty()) {
+      SyncFolder(folderToSync_);
+      SyncFolder(folderToSync_.parent_path());
+    }
+  }
 
  private:
+  static void SyncFolder(const std::filesystem::path& folder) {
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+  }
+  std::filesystem::path folderToSync_;
   static void MakeFolder(const std::filesystem::path& folder) {
     std::error_code error;
     if (std::filesystem::is_directory(folder, error)) return;

@@ -6,9 +6,10 @@
 // no lock is held between calls and every write is atomic on its own. The database keeps a
 // rollback journal (no -wal or -shm files beside it, so it can still be read where its folder
 // is read-only) with synchronous=EXTRA, which also syncs the folder after a commit removes
-// the journal: a commit that returned survives a crash or power loss, and a writer killed
-// half-way leaves a hot journal that the next opener rolls back. Writers wait up to a busy
-// timeout for one another, then fail cleanly.
+// the journal; a new store's folder is synced after its first commit. So a commit that
+// returned survives a crash or power loss, and a writer killed half-way leaves a hot journal
+// that the next opener rolls back. Writers wait up to a busy timeout for one another, then
+// fail cleanly.
 //
 // A file that does not start as an SQLite database, fails SQLite's quick check, or is an
 // SQLite database of some other program is never written: reads report the store as

@@ -37,6 +37,16 @@ bool Fail(SHELLEXECUTEINFOA* info, std::intptr_t code) {
   return false;
 }
 
+// The fork inside the child of a possibly multi-threaded program: _Fork runs no fork
+// handlers, so it is safe there where fork may not be.
+pid_t ForkInChild() {
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+  return _Fork();
+#else
+  return fork();
+#endif
+}
+
 bool IsEmpty(const char* text) { return text == nullptr || text[0] == '\0'; }
 
 void Report(int fd, int stage, int error) {
@@ -103,7 +113,7 @@ bool ShellExecuteExA(SHELLEXECUTEINFOA* info) {
   const pid_t child = fork();
   if (child == 0) {
     close(report[0]);
-    const pid_t grandchild = fork();
+    const pid_t grandchild = ForkInChild();
     if (grandchild == 0)
       BecomeProgram(report[1], directory.empty() ? nullptr : directory.c_str(), program.c_str(),
                     argv);
