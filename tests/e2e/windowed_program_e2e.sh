@@ -51,7 +51,8 @@ window() {
   local id
   for _ in $(seq 200); do
     id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
-    [[ -n $id ]] && { echo "$id"; return 0; }
+    # A moment for the program to draw what it has just mapped.
+    [[ -n $id ]] && { sleep 0.3; echo "$id"; return 0; }
     sleep 0.1
   done
   fail "no window \"$1\""

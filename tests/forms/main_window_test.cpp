@@ -46,7 +46,9 @@ TEST_F(FormsTest, MainWindowKeepsItsPixelLayoutAtEveryScale) {
       EXPECT_EQ(control->Top(), p.top);
       EXPECT_EQ(control->Width(), p.width);
       EXPECT_EQ(control->Height(), p.height);
-      if (p.fontHeight != 0) EXPECT_EQ(control->Font()->Height(), p.fontHeight);
+      if (p.fontHeight != 0) {
+        EXPECT_EQ(control->Font()->Height(), p.fontHeight);
+      }
     }
     // The "x" keeps its place and takes the size of its letter.
     EXPECT_EQ(form2->Label8->Left(), 307);

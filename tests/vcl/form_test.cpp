@@ -1,6 +1,7 @@
 // Forms: outer bounds as the truth, modal shows ended by buttons, Close() and the close box.
 #include <gtest/gtest.h>
 
+#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -213,6 +214,28 @@ TEST(Form, CreateParamsOverrideDecidesTheFrame) {
   EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
   framed.Hide();
+}
+
+}  // namespace
+
+namespace {
+
+// Without a hook the show runs a real nested event loop; a click arriving through the
+// loop ends it.
+TEST(ModalShow, NestedEventLoopEndsWhenAButtonWithAResultIsClicked) {
+  vcl::TForm form;
+  form.SetBorderStyle(vcl::bsSingle);
+  form.SetBounds(10, 10, 200, 100);
+  auto* ok = new vcl::TButton(&form);
+  ok->SetModalResult(vcl::mrOk);
+  bool visibleDuringShow = false;
+  QTimer::singleShot(0, [&] {
+    visibleDuringShow = form.Widget()->isVisible();
+    vcl::ClickControl(*ok);
+  });
+  EXPECT_EQ(form.ShowModal(), vcl::mrOk);
+  EXPECT_TRUE(visibleDuringShow);
+  EXPECT_FALSE(form.Widget()->isVisible());
 }
 
 }  // namespace

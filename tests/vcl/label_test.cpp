@@ -96,6 +96,21 @@ TEST(LabelAutoSize, BoundsSetAfterTheFontHoldAndAutoSizeOffNeverResizes) {
   EXPECT_EQ(fixed->Height(), 15);
 }
 
+TEST(LabelAutoSize, SettingTheFontAfterTheBoundsResizesEvenWhenTheHeightStays) {
+  vcl::TForm form;
+  auto* label = new vcl::TLabel(&form);
+  label->Font()->SetName("Arial");
+  label->Font()->SetHeight(-15);
+  label->SetCaption("Quillmere Lumpforge Compiler");
+  label->SetBounds(57, 60, 224, 20);
+  label->Font()->SetSize(11);  // -15 again at 96 pixels per inch
+  label->Font()->SetHeight(-15);
+  EXPECT_EQ(label->Height(), QFontMetrics(vcl::ToQFont(*label->Font())).height());
+  EXPECT_LT(label->Width(), 224);
+  EXPECT_EQ(label->Left(), 57);
+  EXPECT_EQ(label->Top(), 60);
+}
+
 TEST(LabelAutoSize, WordWrapBreaksAtBlanksWithinTheWidth) {
   vcl::TForm form;
   auto* label = new vcl::TLabel(&form);

@@ -210,6 +210,8 @@ void TForm::Show() {
     return;
   }
   RunOnShow();
+  // A main form closed by its own show handler ends the program before it appears.
+  if (Application->MainForm() == this && Application->Terminated()) return;
   PlaceForFirstShow();
   ApplyWindowFlags();
   ApplyGeometry();
