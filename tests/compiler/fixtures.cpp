@@ -37,23 +37,23 @@ Bytes EncodeRle8(const std::vector<Bytes>& rowsBottomUp) {
 
 }  // namespace
 
-Bytes MakeBmp(const BmpSpec& spec) {
-  const std::uint32_t entries = spec.coloursUsed == 0 ? 256 : spec.coloursUsed;
-  const std::size_t paletteOffset = 14 + spec.infoHeaderSize;
-  const std::size_t naturalPixels = paletteOffset + 4 * entries + spec.gapAfterPalette;
-  const std::size_t pixelOffset = spec.pixelOffset < 0 ? naturalPixels : static_cast<std::size_t>(spec.pixelOffset);
-  const int width = spec.width < 0 ? 0 : spec.width;
-  const int rows = spec.height < 0 ? -spec.height : spec.height;
+Bytes MakeBmp(const BmpSpec& layout) {
+  const std::uint32_t entries = layout.coloursUsed == 0 ? 256 : layout.coloursUsed;
+  const std::size_t paletteOffset = 14 + layout.infoHeaderSize;
+  const std::size_t naturalPixels = paletteOffset + 4 * entries + layout.gapAfterPalette;
+  const std::size_t pixelOffset = layout.pixelOffset < 0 ? naturalPixels : static_cast<std::size_t>(layout.pixelOffset);
+  const int width = layout.width < 0 ? 0 : layout.width;
+  const int rows = layout.height < 0 ? -layout.height : layout.height;
 
   std::vector<Bytes> stored;  // in file order
   for (int i = 0; i < rows; ++i) {
-    int y = spec.height < 0 ? i : rows - 1 - i;  // picture row of stored row i
+    int y = layout.height < 0 ? i : rows - 1 - i;  // picture row of stored row i
     Bytes row(static_cast<std::size_t>(width));
-    for (int x = 0; x < width; ++x) row[static_cast<std::size_t>(x)] = spec.pixel(x, y);
+    for (int x = 0; x < width; ++x) row[static_cast<std::size_t>(x)] = layout.pixel(x, y);
     stored.push_back(row);
   }
   Bytes pixels;
-  if (spec.compression == 1) {
+  if (layout.compression == 1) {
     pixels = EncodeRle8(stored);
   } else {
     for (const Bytes& row : stored) pixels.insert(pixels.end(), row.begin(), row.end());
@@ -64,15 +64,15 @@ Bytes MakeBmp(const BmpSpec& spec) {
   out[1] = 'M';
   Put32(out, 2, static_cast<std::uint32_t>(out.size()));
   Put32(out, 10, static_cast<std::uint32_t>(pixelOffset));
-  Put32(out, 14, spec.infoHeaderSize);
-  Put32(out, 18, static_cast<std::uint32_t>(spec.width));
-  Put32(out, 22, static_cast<std::uint32_t>(spec.height));
+  Put32(out, 14, layout.infoHeaderSize);
+  Put32(out, 18, static_cast<std::uint32_t>(layout.width));
+  Put32(out, 22, static_cast<std::uint32_t>(layout.height));
   out[26] = 1;
-  out[28] = static_cast<std::uint8_t>(spec.bitsPerPixel);
-  out[29] = static_cast<std::uint8_t>(spec.bitsPerPixel >> 8);
-  Put32(out, 30, spec.compression);
+  out[28] = static_cast<std::uint8_t>(layout.bitsPerPixel);
+  out[29] = static_cast<std::uint8_t>(layout.bitsPerPixel >> 8);
+  Put32(out, 30, layout.compression);
   Put32(out, 34, static_cast<std::uint32_t>(pixels.size()));
-  Put32(out, 46, spec.coloursUsed);
+  Put32(out, 46, layout.coloursUsed);
   for (std::uint32_t k = 0; k < entries; ++k) {
     std::size_t at = paletteOffset + 4 * k;
     out[at] = PaletteBlue(static_cast<int>(k));
@@ -131,10 +131,10 @@ std::string MetricsFile(int first, int second, int lineCount,
 
 void WriteInputSet(const std::filesystem::path& folder, int width, int height) {
   for (const LumpSlot& slot : kLumpSlots) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    WriteFile(folder / (slot.bitmapLiteral + 1), MakeBmp(spec));
+    BmpSpec layout;
+    layout.width = width;
+    layout.height = height;
+    WriteFile(folder / (slot.bitmapLiteral + 1), MakeBmp(layout));
   }
   auto line = [](int n) { return "c " + std::to_string(n) + " " + std::to_string(n / 2) + " " + std::to_string(n % 9); };
   WriteText(folder / "conchars.txt", MetricsFile(8, 16, 217, line));

@@ -34,7 +34,7 @@ inline std::uint8_t PaletteBlue(int k) { return static_cast<std::uint8_t>(k); }
 inline std::uint8_t PaletteGreen(int k) { return static_cast<std::uint8_t>(255 - k); }
 inline std::uint8_t PaletteRed(int k) { return static_cast<std::uint8_t>(k * 3); }
 
-Bytes MakeBmp(const BmpSpec& spec);
+Bytes MakeBmp(const BmpSpec& layout);
 
 void WriteFile(const std::filesystem::path& path, const Bytes& bytes);
 void WriteText(const std::filesystem::path& path, const std::string& text);

@@ -82,9 +82,9 @@ TEST(InputChecks, BitmapRulesAreReportedInOrderWithTheirWidths) {
     SCOPED_TRACE(c.what);
     TempFolder folder;
     WriteInputSet(folder.path());
-    BmpSpec spec;
-    c.change(spec);
-    WriteFile(folder / "paused.bmp", MakeBmp(spec));
+    BmpSpec layout;
+    c.change(layout);
+    WriteFile(folder / "paused.bmp", MakeBmp(layout));
     EXPECT_EQ(Check(folder), c.problems);
   }
 }

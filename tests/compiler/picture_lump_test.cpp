@@ -45,8 +45,8 @@ Bytes FixedOffsetLump(const Bytes& bmp) {
 }
 
 TEST(PictureLump, EightByEightTopRowFirstAndPaletteAsRedGreenBlue) {
-  BmpSpec spec;
-  Bytes bmp = MakeBmp(spec);
+  BmpSpec layout;
+  Bytes bmp = MakeBmp(layout);
   Bytes lump = LambdaLump(bmp);
   ASSERT_EQ(lump.size(), 844u);
   EXPECT_EQ(Le32(lump, 0), 8);
@@ -84,18 +84,18 @@ TEST(PictureLump, EveryLayoutOfTheSamePictureGivesTheSameLump) {
   };
   for (const Layout& layout : layouts) {
     SCOPED_TRACE(layout.what);
-    BmpSpec spec = plain;
-    layout.change(spec);
-    EXPECT_EQ(LambdaLump(MakeBmp(spec)), expected);
+    BmpSpec file = plain;
+    layout.change(file);
+    EXPECT_EQ(LambdaLump(MakeBmp(file)), expected);
   }
 }
 
 TEST(PictureLump, ShortPaletteLeavesTheRemainingEntriesBlack) {
-  BmpSpec spec;
-  spec.infoHeaderSize = 124;  // as image editors write it
-  spec.coloursUsed = 188;
-  spec.pixel = [](int x, int y) { return static_cast<std::uint8_t>((x + y) % 188); };
-  Bytes lump = LambdaLump(MakeBmp(spec));
+  BmpSpec layout;
+  layout.infoHeaderSize = 124;  // as image editors write it
+  layout.coloursUsed = 188;
+  layout.pixel = [](int x, int y) { return static_cast<std::uint8_t>((x + y) % 188); };
+  Bytes lump = LambdaLump(MakeBmp(layout));
   ASSERT_EQ(lump.size(), 844u);
   const std::size_t palette = 8 + 64 + 2;
   EXPECT_EQ(lump[palette + 3 * 187], PaletteRed(187));

@@ -67,22 +67,22 @@ void WriteRandomInputSet(const std::filesystem::path& folder, std::uint32_t seed
   std::mt19937 random(seed);
   std::uniform_int_distribution<int> percent(0, 99);
   for (const LumpSlot& slot : kLumpSlots) {
-    BmpSpec spec;
+    BmpSpec layout;
     const bool font = slot.type == kFontType;
-    spec.width = font && percent(random) < 60 ? 256 : RandomSide(random);
-    spec.height = RandomSide(random);
-    if (percent(random) < 15) spec.height = -spec.height;
-    if (spec.height > 0 && percent(random) < 20) spec.compression = 1;
-    if (percent(random) < 15) spec.coloursUsed = static_cast<std::uint32_t>(std::uniform_int_distribution<int>(1, 256)(random));
-    if (percent(random) < 10) spec.infoHeaderSize = 124;
+    layout.width = font && percent(random) < 60 ? 256 : RandomSide(random);
+    layout.height = RandomSide(random);
+    if (percent(random) < 15) layout.height = -layout.height;
+    if (layout.height > 0 && percent(random) < 20) layout.compression = 1;
+    if (percent(random) < 15) layout.coloursUsed = static_cast<std::uint32_t>(std::uniform_int_distribution<int>(1, 256)(random));
+    if (percent(random) < 10) layout.infoHeaderSize = 124;
     const std::uint32_t pixelSeed = random();
-    spec.pixel = [pixelSeed](int x, int y) {
+    layout.pixel = [pixelSeed](int x, int y) {
       std::uint32_t v = pixelSeed ^ (static_cast<std::uint32_t>(x) * 2654435761u) ^ (static_cast<std::uint32_t>(y) * 40503u);
       v ^= v >> 13;
       // Runs of equal pixels now and then, as drawn artwork has.
       return static_cast<std::uint8_t>((x / 4) % 3 == 0 ? pixelSeed >> 8 : v);
     };
-    WriteFile(folder / (slot.bitmapLiteral + 1), MakeBmp(spec));
+    WriteFile(folder / (slot.bitmapLiteral + 1), MakeBmp(layout));
   }
   WriteText(folder / "conchars.txt", RandomMetrics(random, 217));
   WriteText(folder / "creditsfont.txt", RandomMetrics(random, 105));
