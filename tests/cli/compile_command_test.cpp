@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "commands.h"
+#include "cli_run.h"
 #include "fixtures.h"
 
 namespace lumpforge::testing {
@@ -16,17 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int status = cli::RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 TEST(CompileCommand, WritesTheFileAndNamesItOnStandardOutput) {
   TempFolder folder;

@@ -7,7 +7,7 @@
 #include <functional>
 #include <sstream>
 
-#include "commands.h"
+#include "cli_run.h"
 #include "wad_file.h"
 #include "wad_fixtures.h"
 
@@ -17,17 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Bytes;
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun Cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int status = cli::RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using testing::Cli;
+using testing::CliRun;
 
 const char* const kInputs[] = {"lambda.bmp",      "lambda64.bmp",    "lambda32.bmp", "paused.bmp",  "conchars.bmp",
                                "conchars.txt",    "creditsfont.bmp", "creditsfont.txt", "backtile.bmp"};

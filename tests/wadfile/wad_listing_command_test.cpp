@@ -1,26 +1,18 @@
 // lumpforge-cli inspect: the listing, the exit status and the reason on standard error.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "commands.h"
+#include "cli_run.h"
 #include "wad_fixtures.h"
 
 namespace lumpforge {
 namespace {
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
+using testing::CliRun;
 
 CliRun Inspect(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
   std::vector<std::string> all{"inspect"};
   all.insert(all.end(), args.begin(), args.end());
-  int status = cli::RunCli(all, out, err);
-  return {status, out.str(), err.str()};
+  return testing::Cli(all);
 }
 
 class InspectCommandTest : public ::testing::Test {
