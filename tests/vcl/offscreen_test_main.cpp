@@ -1,4 +1,4 @@
-// Runs the form layer's tests on Qt's offscreen platform: no display is needed.
+// Runs a window test suite on Qt's offscreen platform: no display is needed.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
